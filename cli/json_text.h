@@ -9,5 +9,5 @@
 std::string jsonString(std::string_view text);
 
 // The shortest decimal text that reads back as the same float ("0.5",
-// "0.333333343", "1"); "null" for NaN and infinities, which JSON cannot hold.
+// "0.33333334", "1"); "null" for NaN and infinities, which JSON cannot hold.
 std::string jsonNumber(float value);

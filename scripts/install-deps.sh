@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tessara builds, tests and runs with. Idempotent:
+# silent when everything is already present.
+set -euo pipefail
+
+packages=(
+  g++ cmake make            # the build
+  libgtest-dev              # tests
+  libbenchmark-dev          # benchmarks
+  python3-spglib            # regenerating the reference fixtures (tests/fixtures)
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
