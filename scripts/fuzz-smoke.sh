@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 seconds="${FUZZ_SECONDS:-20}"
-targets=(fuzz_space_group_lookup fuzz_hall_parser)
+targets=(fuzz_space_group_lookup fuzz_hall_parser fuzz_cif_reader fuzz_fox_reader)
 
 scripts/install-deps.sh
 CXX=clang++ cmake -S . -B build-fuzz -DTESSARA_FUZZ=ON -DTESSARA_BUILD_TESTS=OFF -DTESSARA_BUILD_BENCH=OFF \

@@ -1,0 +1,35 @@
+#pragma once
+
+// Checks shared by the reader targets: whatever a reader returns must expand
+// into a consistent unit cell.
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "model/crystal_structure.h"
+
+namespace fuzzcheck {
+
+// abort() rather than assert(): the check must survive release builds.
+inline void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+// Below 2^23 every float still has a fractional part, so wrapping must land in
+// [0, 1] (exactly 1 only for a hair below 0).
+inline bool wrapsIntoCell(float c) {
+    if (!std::isfinite(c) || std::fabs(c) >= 8388608.0f) return true;
+    return c >= 0.0f && c <= 1.0f;
+}
+
+inline void requireConsistentExpansion(CrystalStructure& structure) {
+    const std::size_t originals = structure.originalAtoms().size();
+    const std::size_t operations = structure.symmetryOperations().size();
+    const std::vector<AtomSite>& cell = structure.getCellAtoms();
+    require(cell.size() == originals * operations);
+    for (const AtomSite& atom : cell)
+        require(wrapsIntoCell(atom.x()) && wrapsIntoCell(atom.y()) && wrapsIntoCell(atom.z()));
+    require(structure.getCellAtomsCartesian().size() == cell.size());
+}
+
+}  // namespace fuzzcheck
