@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/expand_command.h"
 #include "cli/spacegroup_command.h"
 
 namespace {
@@ -13,6 +14,7 @@ const char* const usage =
     "\n"
     "Commands:\n"
     "  spacegroup TEXT [--json]   resolve a space-group symbol and list its operations\n"
+    "  expand FILE [--json]       read a CIF or FOX file and list its unit-cell content\n"
     "\n"
     "Run 'tessara-cli COMMAND --help' for the options of a command.\n";
 
@@ -30,6 +32,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return 0;
     }
     if (command == "spacegroup") return runSpaceGroupCommand(rest, out, err);
+    if (command == "expand") return runExpandCommand(rest, out, err);
     err << "unknown command: " << command << "\n\n" << usage;
     return 2;
 }

@@ -1,5 +1,6 @@
 #include "cli/json_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -29,11 +30,8 @@ std::string jsonString(std::string_view text) {
 
 std::string jsonNumber(float value) {
     if (!std::isfinite(value)) return "null";
-    if (value == 0) return "0";
+    if (value == 0) return "0";  // also for -0
     char text[32];
-    for (int precision = 1; precision <= 9; ++precision) {
-        std::snprintf(text, sizeof text, "%.*g", precision, static_cast<double>(value));
-        if (std::strtof(text, nullptr) == value) break;
-    }
-    return text;
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
 }

@@ -1,9 +1,17 @@
 #include "io/run_log.h"
 
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 
+namespace {
+std::atomic<bool> logEnabled{true};
+}
+
+void setRunLogEnabled(bool enabled) { logEnabled = enabled; }
+
 void appendToLog(const std::string& message) {
+    if (!logEnabled) return;
     // Batch runs log from worker threads; keep their lines whole.
     static std::mutex mutex;
     std::lock_guard<std::mutex> lock(mutex);

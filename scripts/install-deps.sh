@@ -7,7 +7,9 @@ packages=(
   g++ cmake make            # the build
   libgtest-dev              # tests
   libbenchmark-dev          # benchmarks
-  python3-spglib            # regenerating the reference fixtures (tests/fixtures)
+  clang libclang-rt-14-dev  # libFuzzer targets (tests/fuzz)
+  libavogadro-data          # real-world CIF corpus (/usr/share/avogadro2/crystals)
+  python3-spglib python3-gemmi  # regenerating the reference fixtures (tests/fixtures)
 )
 
 missing=()
