@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the Release build, then the core and its tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds and runs every test: the Release build, the core and its tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of
+# every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
@@ -17,3 +18,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTESSARA_SANITIZE=ON >/de
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+echo "== Fuzz targets, about 20 seconds each"
+scripts/fuzz-smoke.sh
