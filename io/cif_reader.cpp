@@ -10,8 +10,10 @@
 #include "io/element_symbol.h"
 #include "io/input_file.h"
 #include "io/parse_float.h"
+#include "io/rhombohedral_axes.h"
 #include "io/run_log.h"
 #include "io/structure_reader.h"
+#include "symmetry/space_group_lookup.h"
 
 namespace {
 
@@ -29,14 +31,24 @@ struct Block {
     std::array<float, 6> cell{};
     std::optional<std::string> hermannMauguin, hermannMauguinAlt, number;
     std::vector<AtomRow> atoms;
+    bool hasAtomLoop = false;
 
-    // The space-group text to resolve: the H-M symbol, else its newer name, else the number.
+    // The space-group text to resolve: the H-M symbol, else its newer name, else
+    // the number; a text that resolves to nothing gives way to the next one.
     std::string spaceGroupText() const {
-        for (const auto* candidate : {&hermannMauguin, &hermannMauguinAlt, &number})
-            if (*candidate) return **candidate;
-        return std::string();
+        std::string first;
+        bool any = false;
+        for (const auto* candidate : {&hermannMauguin, &hermannMauguinAlt, &number}) {
+            if (!*candidate) continue;
+            if (findSpaceGroupSetting(**candidate)) return onRhombohedralAxesIfCellIs(**candidate, cell.data());
+            if (!any) first = **candidate;
+            any = true;
+        }
+        return first;
     }
 };
+
+bool isUnknown(const std::string& token) { return token == "?" || token == "."; }
 
 bool isAbsent(const std::string& value) {
     const auto tokens = cifTokens(value);
@@ -191,13 +203,18 @@ private:
             if (label >= 0) notes_.problems.push_back("atom loop without fractional coordinates ignored");
             return;
         }
-        if (!block_.atoms.empty()) return;  // the first atom loop of a block counts
+        if (block_.hasAtomLoop) return;  // the first atom loop of a block counts
+        block_.hasAtomLoop = true;
         const std::size_t width = header.size();
         const std::size_t rows = values.size() / width;
         for (std::size_t r = 0; r < rows; ++r) {
             const std::string* row = &values[r * width];
             AtomRow atom{label >= 0 ? row[label] : std::string(), type >= 0 ? row[type] : std::string(),
                          parseFloat(row[x]), parseFloat(row[y]), parseFloat(row[z])};
+            if (isUnknown(row[x]) || isUnknown(row[y]) || isUnknown(row[z])) {
+                notes_.problems.push_back("atom " + atom.label + " skipped: coordinates unknown");
+                continue;
+            }
             if (!std::isfinite(atom.x) || !std::isfinite(atom.y) || !std::isfinite(atom.z)) {
                 notes_.problems.push_back("atom " + atom.label + " skipped: coordinate not a finite number");
                 continue;
@@ -210,7 +227,7 @@ private:
 
     CrystalStructure build() {
         CrystalStructure structure;
-        if (block_.atoms.empty()) return structure;
+        if (!block_.hasAtomLoop) return structure;
         const auto& c = block_.cell;
         structure.setCell(c[0], c[1], c[2], c[3], c[4], c[5]);
         structure.setSpaceGroup(block_.spaceGroupText());

@@ -8,6 +8,7 @@
 #include "io/input_file.h"
 #include "io/parse_float.h"
 #include "io/quaternion_rotation.h"
+#include "io/rhombohedral_axes.h"
 #include "io/run_log.h"
 #include "io/structure_reader.h"
 #include "io/xml_syntax.h"
@@ -39,7 +40,7 @@ public:
             if (contains(line, "\"gamma\"")) {
                 cell_[5] = parseFloat(extractXmlText(line));
                 structure_.setCell(cell_[0], cell_[1], cell_[2], cell_[3], cell_[4], cell_[5]);
-                structure_.setSpaceGroup(spaceGroup_);
+                structure_.setSpaceGroup(onRhombohedralAxesIfCellIs(spaceGroup_, cell_));
             }
             if (contains(line, "<Quaternion"))
                 for (int k = 0; k < 4; ++k)

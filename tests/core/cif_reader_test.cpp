@@ -180,3 +180,51 @@ TEST(CifReader, WindowsLineEndsAndFileErrors) {
     EXPECT_TRUE(missing.originalAtoms().empty());
     EXPECT_EQ(logText(), "starting readCifFile function: crlf.cif\nstarting readCifFile function: missing.cif\nfail()\n");
 }
+
+TEST(CifReader, RhombohedralCellsReadTheSymbolOnRhombohedralAxes) {
+    const std::string atoms =
+        "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n_atom_site_fract_z\nC1 0.25 0.25 0.25\n";
+    const struct {
+        const char *group, *cell, *extension;
+    } cases[] = {
+        {"R -3 c", "5 5 5 47 47 47", "R"},      // rhombohedral cell
+        {"R -3 c", "5 5 17 90 90 120", "H"},    // hexagonal cell
+        {"R -3 c H", "5 5 5 47 47 47", "H"},    // axes named explicitly
+        {"R -3 c:H", "5 5 5 47 47 47", "H"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream cell(c.cell);
+        float v[6];
+        for (float& x : v) cell >> x;
+        std::ostringstream text;
+        text << "_symmetry_space_group_name_H-M '" << c.group << "'\n_cell_length_a " << v[0] << "\n_cell_length_b "
+             << v[1] << "\n_cell_length_c " << v[2] << "\n_cell_angle_alpha " << v[3] << "\n_cell_angle_beta " << v[4]
+             << "\n_cell_angle_gamma " << v[5] << "\n" << atoms;
+        const CrystalStructure s = readCif(text.str());
+        ASSERT_NE(s.spaceGroupSetting(), nullptr) << c.group << " " << c.cell;
+        EXPECT_EQ(s.spaceGroupSetting()->number, 167);
+        EXPECT_EQ(s.spaceGroupSetting()->extension, c.extension) << c.group << " " << c.cell;
+    }
+}
+
+TEST(CifReader, UnresolvedSymbolFallsBackToTheNumberAndUnknownPositionsAreSkipped) {
+    ReadNotes notes;
+    const CrystalStructure s = readCif(std::string("_symmetry_space_group_name_H-M 'I 2/b 2/a 2/m'\n"
+                                                   "_symmetry_Int_Tables_number 72\n") +
+                                           cellLines +
+                                           "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n"
+                                           "_atom_site_fract_z\nSi1 0.1 0.2 0.3\n? ? ? ?\n",
+                                       &notes);
+    ASSERT_NE(s.spaceGroupSetting(), nullptr);
+    EXPECT_EQ(s.spaceGroupSetting()->number, 72);
+    EXPECT_EQ(s.originalAtoms().size(), 1u);
+    EXPECT_EQ(notes.problems, std::vector<std::string>{"atom ? skipped: coordinates unknown"});
+
+    // Nothing resolves: the first text is the one reported.
+    const CrystalStructure none = readCif(std::string("_symmetry_space_group_name_H-M 'Q 1'\n_space_group_IT_number 999\n") +
+                                          cellLines +
+                                          "loop_\n_atom_site_label\n_atom_site_fract_x\n_atom_site_fract_y\n"
+                                          "_atom_site_fract_z\nSi1 0.1 0.2 0.3\n");
+    EXPECT_EQ(none.spaceGroupName(), "Q 1");
+    EXPECT_FALSE(none.spaceGroupRecognised());
+}
