@@ -1,6 +1,8 @@
 // FOX XML input, read line by line in the layout FOX writes: one element per
 // line, attributes in double quotes.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <fstream>
 #include <istream>
 
@@ -31,6 +33,13 @@ public:
         std::string line;
         while (nextLine(in_, line)) {
             if (contains(line, "<Crystal")) {
+                if (!structure_.originalAtoms().empty()) {
+                    // A second crystal is another structure: its atoms must not join the first one's.
+                    appendToLog("readFoxXMLFile: crystals after the first ignored");
+                    notes_.problems.push_back("crystals after the first ignored");
+                    break;
+                }
+                resetCrystal();
                 spaceGroup_ = extractXmlAttribute(line, "SpaceGroup");
                 appendToLog("Space group: " + spaceGroup_);
             }
@@ -38,9 +47,16 @@ public:
             for (int k = 0; k < 5; ++k)
                 if (contains(line, cellNames[k])) cell_[k] = parseFloat(extractXmlText(line));
             if (contains(line, "\"gamma\"")) {
-                cell_[5] = parseFloat(extractXmlText(line));
-                structure_.setCell(cell_[0], cell_[1], cell_[2], cell_[3], cell_[4], cell_[5]);
-                structure_.setSpaceGroup(onRhombohedralAxesIfCellIs(spaceGroup_, cell_));
+                if (cellSet_) {
+                    // Each repetition would add the whole group's operations once more.
+                    if (!repeatedCellNoted_) notes_.problems.push_back("repeated cell angle gamma ignored");
+                    repeatedCellNoted_ = true;
+                } else {
+                    cell_[5] = parseFloat(extractXmlText(line));
+                    structure_.setCell(cell_[0], cell_[1], cell_[2], cell_[3], cell_[4], cell_[5]);
+                    structure_.setSpaceGroup(onRhombohedralAxesIfCellIs(spaceGroup_, cell_));
+                    cellSet_ = true;
+                }
             }
             if (contains(line, "<Quaternion"))
                 for (int k = 0; k < 4; ++k)
@@ -58,6 +74,16 @@ public:
     }
 
 private:
+    void resetCrystal() {
+        structure_ = CrystalStructure();
+        spaceGroup_.clear();
+        std::fill(std::begin(cell_), std::end(cell_), 0.0f);
+        std::fill(std::begin(position_), std::end(position_), 0.0f);
+        quaternion_[0] = 1;
+        quaternion_[1] = quaternion_[2] = quaternion_[3] = 0;
+        insideMolecule_ = cellSet_ = false;
+    }
+
     void readAtom(const std::string& line) {
         const std::string label = extractXmlAttribute(line, "Name");
         const std::string type = extractXmlAttribute(line, "ScattPow");
@@ -93,6 +119,8 @@ private:
     float quaternion_[4] = {1, 0, 0, 0};
     float position_[3] = {};
     bool insideMolecule_ = false;
+    bool cellSet_ = false;
+    bool repeatedCellNoted_ = false;
 };
 
 }  // namespace

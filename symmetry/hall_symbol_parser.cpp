@@ -198,8 +198,11 @@ private:
             }
             if (i >= text.size() || text[i] < '0' || text[i] > '6' || count == 3) return i;
             int value = 0;
-            while (i < text.size() && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
-            if (value > 6) return i - 1;
+            while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+                value = value * 10 + (text[i] - '0');
+                if (value > 6) return i;  // also keeps long digit runs from overflowing
+                ++i;
+            }
             shift[count++] = sign * value;
             if (i < text.size() && !isSeparator(text[i]) && text[i] != ')') return i;
         }

@@ -104,16 +104,32 @@ TEST(FoxReader, LoneAtomsKeepTheirFractionalCoordinatesAndNamesMatchWhole) {
     EXPECT_EQ(s.originalAtoms()[2].elementNumber(), 19);
 }
 
-TEST(FoxReader, LogsEachSpaceGroupAndEveryCrystalAddsItsOperations) {
+TEST(FoxReader, OnlyTheFirstCrystalWithAtomsIsRead) {
     ScratchDirectory dir;
     const std::string one = crystal("    <Atom Name=\"A\" ScattPow=\"C\" x=\"0.1\" y=\"0.1\" z=\"0.1\"/>\n", "P 1 21/c 1");
-    const CrystalStructure s = readFox(one + one);
-    EXPECT_EQ(s.symmetryOperations().size(), 8u);
-    EXPECT_EQ(s.originalAtoms().size(), 2u);
+    const std::string empty = crystal("", "F m -3 m");
+    ReadNotes notes;
+    const CrystalStructure s = readFox(empty + one + one, &notes);
+    EXPECT_EQ(s.symmetryOperations().size(), 4u);
+    EXPECT_EQ(s.originalAtoms().size(), 1u);
+    EXPECT_EQ(notes.problems, std::vector<std::string>{"crystals after the first ignored"});
     std::ifstream log("log.txt");
     std::stringstream text;
     text << log.rdbuf();
-    EXPECT_EQ(text.str(), "starting readFoxXMLFile function: test.xml\nSpace group: P 1 21/c 1\nSpace group: P 1 21/c 1\n");
+    EXPECT_EQ(text.str(),
+              "starting readFoxXMLFile function: test.xml\nSpace group: F m -3 m\nSpace group: P 1 21/c 1\n"
+              "readFoxXMLFile: crystals after the first ignored\n");
+}
+
+TEST(FoxReader, RepeatedCellLinesDoNotMultiplyTheOperations) {
+    std::string body;
+    for (int i = 0; i < 1000; ++i) body += "    <Par Name=\"gamma\">90</Par>\n";
+    body += "    <Atom Name=\"A\" ScattPow=\"C\" x=\"0.1\" y=\"0.2\" z=\"0.3\"/>\n";
+    ReadNotes notes;
+    CrystalStructure s = readFox(crystal(body, "F d -3 m"), &notes);
+    EXPECT_EQ(s.symmetryOperations().size(), 192u);
+    EXPECT_EQ(s.getCellAtoms().size(), 192u);
+    EXPECT_EQ(notes.problems, std::vector<std::string>{"repeated cell angle gamma ignored"});
 }
 
 TEST(FoxReader, MissingFileLogsFailAndGivesAnEmptyStructure) {

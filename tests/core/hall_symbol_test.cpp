@@ -63,7 +63,7 @@ TEST(HallSymbol, ParserStopsWhereItCannotGoOn) {
         std::size_t stop;
     } cases[] = {
         {"-P 2ybc", 7},          {" P 61 2 (0 0 -1)", 16}, {"Q 2", 0},  {"P 5", 2}, {"P 2k", 3},
-        {"P 2 (0 0)", 8},        {"P 2 (0 0 7)", 9},        {"P 4\"", 3}, {"", 0},  {"P 2 2 (0 0 1) x", 14},
+        {"P 2 (0 0)", 8},        {"P 2 (0 0 7)", 9},        {"P(2222222222", 3},        {"P 4\"", 3}, {"", 0},  {"P 2 2 (0 0 1) x", 14},
     };
     for (const auto& c : cases) {
         SpaceGroupBuilder builder;
