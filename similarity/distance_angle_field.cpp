@@ -1,12 +1,10 @@
 #include "similarity/distance_angle_field.h"
 
+#include "similarity/gaussian_window.h"
+
 #include <cmath>
 
 namespace {
-
-// The half-window search stops here at the latest; a window this wide covers
-// any grid anyway.
-constexpr int maxWindowSteps = 1 << 20;
 
 // Mean angles of triangles lie in 0..60°; the grid ends a little above.
 constexpr double angleSpan = 70;
@@ -81,8 +79,8 @@ DistanceAngleField fieldOf(const std::vector<TriangleRecord>& records, int cutof
     const std::size_t columns = distanceAngleColumns(s.angleStep);
     DistanceAngleField field(rows, std::vector<float>(columns, 0.0f));
     if (rows == 0 || columns == 0) return field;
-    const float hp = gaussianHalfWindow(s.amplitude, s.sharpness, s.step);
-    const float ha = gaussianHalfWindow(s.amplitude, s.sharpness, s.angleStep);
+    const float hp = gaussianHalfWindow(s.step, float(s.amplitude), float(s.sharpness), 0.0001);
+    const float ha = gaussianHalfWindow(s.angleStep, float(s.amplitude), float(s.sharpness), 0.0001);
     for (const TriangleRecord& t : records) {
         const Window rowWindow = windowOf(t.perimeter, s.step, hp, rows);
         const Window columnWindow = windowOf(t.meanAngle, s.angleStep, ha, columns);
@@ -102,15 +100,9 @@ std::size_t distanceAngleColumns(float angleStep) {
     return gridSize(std::trunc(angleSpan / static_cast<double>(angleStep)));
 }
 
-float gaussianHalfWindow(double amplitude, double sharpness, float step) {
-    float x = 0;
-    for (int n = 0; n < maxWindowSteps && amplitude * std::exp(-sharpness * x * x) > 0.0001; ++n) x += step;
-    return x / step + 1;
-}
-
 double distanceAngleReach(int cutoffRadius, const DistanceAngleSettings& settings) {
     return cutoffRadius +
-           static_cast<double>(gaussianHalfWindow(settings.amplitude, settings.sharpness, settings.step)) *
+           static_cast<double>(gaussianHalfWindow(settings.step, float(settings.amplitude), float(settings.sharpness), 0.0001)) *
                settings.step;
 }
 

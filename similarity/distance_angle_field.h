@@ -22,9 +22,6 @@ std::size_t distanceAngleRows(int cutoffRadius, float step);
 // 1 + trunc(70 / angleStep) columns: mean angles beyond 60° are impossible.
 std::size_t distanceAngleColumns(float angleStep);
 
-// Half-width of the Gaussian's window in grid steps: x grows by `step` while
-// amplitude·exp(-sharpness·x²) > 0.0001, and the result is x / step + 1.
-float gaussianHalfWindow(double amplitude, double sharpness, float step);
 // The reach of a distance-angle environment: R plus the Gaussian's half-window in Å.
 double distanceAngleReach(int cutoffRadius, const DistanceAngleSettings& settings);
 

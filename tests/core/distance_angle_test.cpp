@@ -16,6 +16,7 @@
 
 #include "scratch_directory.h"
 #include "similarity/distance_angle_field.h"
+#include "similarity/gaussian_window.h"
 #include "similarity/field_measure.h"
 #include "similarity/fingerprint_angle.h"
 #include "similarity/triangle_environment.h"
@@ -294,10 +295,10 @@ TEST(DistanceAngleField, GridSizeHalfWindowAndReach) {
         {1, 100, 0.1f, 5},   // x stops at 0.4
         {1, 1, 0.5f, 8},     // x stops at 3.5
         {2, 1, 0.1f, 33},    // a taller peak needs a wider window
-        {1e-5, 1, 0.1f, 1},  // below the threshold from the start
+        {1e-5, 1, 0.1f, 2},  // below the threshold from the start: one step all the same
     };
     for (const auto& c : cases)
-        EXPECT_NEAR(gaussianHalfWindow(c.amplitude, c.sharpness, c.step), c.halfWindow, 1e-4)
+        EXPECT_NEAR(gaussianHalfWindow(c.step, float(c.amplitude), float(c.sharpness), 0.0001), c.halfWindow, 1e-4)
             << c.amplitude << " " << c.sharpness << " " << c.step;
 
     DistanceAngleSettings settings;
@@ -318,7 +319,8 @@ TEST(DistanceAngleField, OneRecordMakesAGaussianAroundItsPoint) {
         for (const auto& p : points) {
             // Grid coordinates are single-precision products, as the field's are.
             const double dr = p.row * 0.1f - 2.0, dq = p.column * 0.1f - 30.0;
-            const bool inWindow = std::abs(p.row - 20) < 32 && std::abs(p.column - 300) < 32;
+            const float h = gaussianHalfWindow(0.1f, 2, 1, 0.0001);  // 33: the taller peak is wider
+            const bool inWindow = std::abs(p.row - 20) < h && std::abs(p.column - 300) < h;
             const double expected = inWindow ? 25 * std::exp(-(dr * dr + dq * dq)) : 0;
             EXPECT_NEAR(field[p.row][p.column], expected, 1e-5 * expected + 1e-12) << p.row << " " << p.column;
         }
