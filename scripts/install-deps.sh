@@ -8,6 +8,9 @@ packages=(
   libgtest-dev              # tests
   libbenchmark-dev          # benchmarks
   clang libclang-rt-14-dev  # libFuzzer targets (tests/fuzz)
+  libwxgtk3.2-dev libglu1-mesa-dev  # the desktop program
+  xvfb xauth libgl1-mesa-dri  # its tests, in a virtual display with Mesa
+  imagemagick               # screenshots of the program for the README
   libavogadro-data          # real-world CIF corpus (/usr/share/avogadro2/crystals)
   python3-spglib python3-gemmi  # regenerating the reference fixtures (tests/fixtures)
 )
