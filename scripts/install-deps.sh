@@ -12,7 +12,8 @@ packages=(
   xvfb xauth libgl1-mesa-dri  # its tests, in a virtual display with Mesa
   imagemagick               # screenshots of the program for the README
   libavogadro-data          # real-world CIF corpus (/usr/share/avogadro2/crystals)
-  python3-spglib python3-gemmi  # regenerating the reference fixtures (tests/fixtures)
+  python3-spglib python3-gemmi python3-scipy  # regenerating the reference fixtures (tests/fixtures)
+  python3-ase               # the benchmark peer (scripts/bench-similarity.sh)
 )
 
 missing=()
