@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/compare_command.h"
 #include "cli/expand_command.h"
 #include "cli/spacegroup_command.h"
 
@@ -15,6 +16,7 @@ const char* const usage =
     "Commands:\n"
     "  spacegroup TEXT [--json]   resolve a space-group symbol and list its operations\n"
     "  expand FILE [--json]       read a CIF or FOX file and list its unit-cell content\n"
+    "  compare [options] PATH...  similarity matrix and cluster diagram of many structures\n"
     "\n"
     "Run 'tessara-cli COMMAND --help' for the options of a command.\n";
 
@@ -33,6 +35,7 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (command == "spacegroup") return runSpaceGroupCommand(rest, out, err);
     if (command == "expand") return runExpandCommand(rest, out, err);
+    if (command == "compare") return runCompareCommand(rest, out, err);
     err << "unknown command: " << command << "\n\n" << usage;
     return 2;
 }
