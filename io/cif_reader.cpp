@@ -249,18 +249,13 @@ private:
 }  // namespace
 
 CrystalStructure StructureReader::readCifStream(std::istream& in, const std::string& path, ReadNotes* notes) const {
-    ReadNotes local;
-    ReadNotes& n = notes ? *notes : local;
-    appendToLog("starting readCifFile function: " + path);
-    n.opened = true;
-    return CifParser(in, n).parse();
+    return readLogged(&in, "starting readCifFile function: " + path, notes,
+                      [](std::istream& stream, ReadNotes& n) { return CifParser(stream, n).parse(); });
 }
 
 CrystalStructure StructureReader::readCifFile(const std::string& path, ReadNotes* notes) const {
     std::ifstream in;
-    if (openForReading(path, in)) return readCifStream(in, path, notes);
-    appendToLog("starting readCifFile function: " + path);
-    appendToLog("fail()");
-    if (notes) *notes = ReadNotes{};
-    return CrystalStructure();
+    const bool opened = openForReading(path, in);
+    return readLogged(opened ? &in : nullptr, "starting readCifFile function: " + path, notes,
+                      [](std::istream& stream, ReadNotes& n) { return CifParser(stream, n).parse(); });
 }

@@ -125,20 +125,14 @@ private:
 
 }  // namespace
 
-CrystalStructure StructureReader::readFoxXMLStream(std::istream& in, const std::string& path,
-                                                   ReadNotes* notes) const {
-    ReadNotes local;
-    ReadNotes& n = notes ? *notes : local;
-    appendToLog("starting readFoxXMLFile function: " + path);
-    n.opened = true;
-    return FoxParser(in, n).parse();
+CrystalStructure StructureReader::readFoxXMLStream(std::istream& in, const std::string& path, ReadNotes* notes) const {
+    return readLogged(&in, "starting readFoxXMLFile function: " + path, notes,
+                      [](std::istream& stream, ReadNotes& n) { return FoxParser(stream, n).parse(); });
 }
 
 CrystalStructure StructureReader::readFoxXMLFile(const std::string& path, ReadNotes* notes) const {
     std::ifstream in;
-    if (openForReading(path, in)) return readFoxXMLStream(in, path, notes);
-    appendToLog("starting readFoxXMLFile function: " + path);
-    appendToLog("fail()");
-    if (notes) *notes = ReadNotes{};
-    return CrystalStructure();
+    const bool opened = openForReading(path, in);
+    return readLogged(opened ? &in : nullptr, "starting readFoxXMLFile function: " + path, notes,
+                      [](std::istream& stream, ReadNotes& n) { return FoxParser(stream, n).parse(); });
 }
