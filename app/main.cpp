@@ -1,0 +1,3 @@
+#include "app/tessaragui_app.h"
+
+wxIMPLEMENT_APP(Tessaraguiapp);
