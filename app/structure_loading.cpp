@@ -1,7 +1,6 @@
 // Loading from the File/Open command: the unit of loading is the chosen file's
 // directory, every file of it with the same extension.
 #include <wx/filedlg.h>
-#include <wx/filename.h>
 
 #include "app/tessaragui_frame.h"
 #include "app/wx_text.h"
@@ -13,10 +12,10 @@ void TessaraguiFrame::OnOpen(wxCommandEvent&) {
                         "FOX files (*.xml)|*.xml|Cif files (*.cif)|*.cif", wxFD_OPEN | wxFD_FILE_MUST_EXIST,
                         wxDefaultPosition, wxDefaultSize, "filedlg");
     if (dialog.ShowModal() != wxID_OK) return;
-    const wxString path = dialog.GetPath();
-    const wxString directory = wxFileName(path).GetPath();
-    if (path.EndsWith(".xml")) scanDirectory(directory, "*.xml");
-    if (path.EndsWith(".cif")) scanDirectory(directory, "*.cif");
+    const wxString name = dialog.GetFilename();
+    const wxString directory = dialog.GetDirectory();
+    if (name.EndsWith(".xml")) scanDirectory(directory, "*.xml");
+    if (name.EndsWith(".cif")) scanDirectory(directory, "*.cif");
     refreshDataList();
 }
 
