@@ -7,7 +7,7 @@
 namespace {
 
 // Fields compared together in one pass over `a`; each keeps its own two sums.
-constexpr std::size_t batch = 4;
+constexpr std::size_t batch = 16;
 
 struct RowRange {
     std::size_t first, end;
@@ -49,7 +49,17 @@ void measureBatch(const DistanceAngleField& a, const DistanceAngleField* const* 
         const std::size_t length = a[r].size();
         const float* other[N];
         for (std::size_t j = 0; j < N; ++j) other[j] = (*others[j])[r].data();
-        for (std::size_t k = 0; k < length; ++k) {
+        // Cells that are zero in every field add exactly nothing to either sum.
+        std::size_t first = 0, end = length;
+        auto allZero = [&](std::size_t k) {
+            if (row[k] != 0) return false;
+            for (std::size_t j = 0; j < N; ++j)
+                if (other[j][k] != 0) return false;
+            return true;
+        };
+        while (first < end && allZero(first)) ++first;
+        while (end > first && allZero(end - 1)) --end;
+        for (std::size_t k = first; k < end; ++k) {
             const double x = row[k];
             for (std::size_t j = 0; j < N; ++j) {
                 const double y = other[j][k];
@@ -87,13 +97,15 @@ std::vector<float> fieldMeasures(const DistanceAngleField& a, const std::vector<
         }
     float out[batch];
     std::size_t i = 0;
-    for (; i + batch <= fields.size(); i += batch) {
-        measureBatch<batch>(a, fields.data() + i, range, out);
-        for (std::size_t j = 0; j < batch; ++j) results[positions[i + j]] = out[j];
-    }
-    for (; i < fields.size(); ++i) {
-        measureBatch<1>(a, fields.data() + i, range, out);
-        results[positions[i]] = out[0];
-    }
+    auto run = [&](auto size, auto measure) {
+        for (; i + size <= fields.size(); i += size) {
+            measure(a, fields.data() + i, range, out);
+            for (std::size_t j = 0; j < size; ++j) results[positions[i + j]] = out[j];
+        }
+    };
+    // Wide batches first; the rest in ever smaller ones rather than one by one.
+    run(batch, measureBatch<batch>);
+    run(std::size_t{4}, measureBatch<4>);
+    run(std::size_t{1}, measureBatch<1>);
     return results;
 }
