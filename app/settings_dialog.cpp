@@ -62,7 +62,9 @@ bool TessaraguiFrame::showSimilaritySettings(double& from, double& to, double& s
     auto* writeBox = new wxCheckBox(&dialog, wxID_ANY, "write FP to file");
     writeBox->SetValue(writeFingerPrints);
     add(writeBox);
-    add(new wxButton(&dialog, wxID_OK, "OK"));
+    auto* okButton = new wxButton(&dialog, wxID_OK, "OK");
+    okButton->SetDefault();  // Return in a field accepts, as users expect
+    add(okButton);
     add(new wxButton(&dialog, wxID_CANCEL, "Cancel"));
 
     dialog.SetSizer(sizer);
