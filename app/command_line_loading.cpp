@@ -1,7 +1,6 @@
 #include "app/command_line_loading.h"
 
 #include <cstddef>
-#include <filesystem>
 
 #include "app/tessaragui_frame.h"
 #include "app/wx_text.h"
@@ -12,28 +11,23 @@
 
 namespace {
 
-enum class Reader { Fox, Cif };
-
-LoadedFile readFile(const StructureReader& reader, Reader kind, const std::string& name, const std::string& path,
-                    const std::string& recordedPath) {
+// "-dir" reads every name as FOX XML whatever its extension, and records no path.
+LoadedFile readFoxFile(const StructureReader& reader, const std::string& name, const std::string& path) {
     LoadedFile file;
     file.structure.fileName = name;
-    file.structure.filePath = recordedPath;
     ReadNotes notes;
-    file.structure = kind == Reader::Fox ? reader.readFoxXMLFile(path, &notes) : reader.readCifFile(path, &notes);
+    file.structure = reader.readFoxXMLFile(path, &notes);
     file.report = makeLoadReport(name, path, file.structure, notes);
     return file;
 }
 
-void loadDefaultSet(TessaraguiFrame& frame, const StructureReader& reader) {
+void loadDefaultSet(TessaraguiFrame& frame) {
     const std::vector<std::string> paths = defaultStructureSet();
     if (paths.empty())
         frame.appendToCommandWindow(std::string("the built-in structure set is not installed (") +
                                     defaultStructureSetFolder() + ", Debian package libavogadro-data)\n");
-    for (const std::string& path : paths) {
-        const std::string name = std::filesystem::path(path).filename().string();
-        frame.addLoadedFile(readFile(reader, Reader::Cif, name, path, path));
-    }
+    // All CIF files: read with the CIF reader, named by their file names.
+    for (const std::string& path : paths) frame.addLoadedFile(loadStructureFile(path));
 }
 
 }  // namespace
@@ -52,7 +46,7 @@ void loadFromCommandLine(TessaraguiFrame& frame, const std::vector<std::string>&
             // Names follow up to the end of the line; they are still looked at as
             // switches afterwards, starting with "-all" on the first of them.
             for (std::size_t j = i; j < count; ++j)
-                frame.addLoadedFile(readFile(reader, Reader::Fox, args[j], joinPath(directory, args[j]), ""));
+                frame.addLoadedFile(readFoxFile(reader, args[j], joinPath(directory, args[j])));
             frame.refreshDataList();
             if (i >= count) break;
         }
@@ -61,7 +55,7 @@ void loadFromCommandLine(TessaraguiFrame& frame, const std::vector<std::string>&
             frame.refreshDataList();
             i += 2;
         } else if (args[i] == "-default") {
-            loadDefaultSet(frame, reader);
+            loadDefaultSet(frame);
             frame.refreshDataList();
         }
         i += 1;
