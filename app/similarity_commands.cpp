@@ -21,7 +21,7 @@ void TessaraguiFrame::runSimilarityCommand(SimilarityMethod method) {
                                 s.methodOption, static_cast<int>(info.kind)))
         return;
     // Settings without a meaning (a step of 0, a range upside down) compute nothing.
-    std::string refusal = validateSettings(method, s);
+    const std::string refusal = validateSettings(method, s);
     if (!refusal.empty()) {
         appendToCommandWindow("settings refused: " + refusal + "\n");
         return;
