@@ -7,17 +7,13 @@
 #include "io/default_structure_set.h"
 #include "io/directory_scan.h"
 #include "io/load_report.h"
-#include "io/structure_reader.h"
 
 namespace {
 
 // "-dir" reads every name as FOX XML whatever its extension, and records no path.
-LoadedFile readFoxFile(const StructureReader& reader, const std::string& name, const std::string& path) {
-    LoadedFile file;
-    file.structure.fileName = name;
-    ReadNotes notes;
-    file.structure = reader.readFoxXMLFile(path, &notes);
-    file.report = makeLoadReport(name, path, file.structure, notes);
+LoadedFile readFoxFile(const std::string& name, const std::string& path) {
+    LoadedFile file = readStructureFile(StructureFormat::FoxXml, name, path);
+    file.structure.filePath.clear();
     return file;
 }
 
@@ -33,7 +29,6 @@ void loadDefaultSet(TessaraguiFrame& frame) {
 }  // namespace
 
 void loadFromCommandLine(TessaraguiFrame& frame, const std::vector<std::string>& args) {
-    const StructureReader reader;
     const std::size_t count = args.size();
     // A switch at the end of the line stands with empty texts for its missing
     // arguments: nothing matches them, so it loads nothing.
@@ -46,7 +41,7 @@ void loadFromCommandLine(TessaraguiFrame& frame, const std::vector<std::string>&
             // Names follow up to the end of the line; they are still looked at as
             // switches afterwards, starting with "-all" on the first of them.
             for (std::size_t j = i; j < count; ++j)
-                frame.addLoadedFile(readFoxFile(reader, args[j], joinPath(directory, args[j])));
+                frame.addLoadedFile(readFoxFile(args[j], joinPath(directory, args[j])));
             frame.refreshDataList();
             if (i >= count) break;
         }

@@ -28,29 +28,24 @@ std::vector<std::string> listMatchingFiles(const std::string& directory, const s
     return names;
 }
 
-namespace {
-
-enum class Format { Cif, Fox, Unknown };
-
-LoadedFile readAs(Format format, const std::string& name, const std::string& path) {
+LoadedFile readStructureFile(StructureFormat format, const std::string& name, const std::string& path) {
     LoadedFile file;
     file.structure.fileName = name;
     file.structure.filePath = path;
     ReadNotes notes;
     const StructureReader reader;
-    if (format == Format::Fox) file.structure = reader.readFoxXMLFile(path, &notes);
+    if (format == StructureFormat::FoxXml) file.structure = reader.readFoxXMLFile(path, &notes);
     else file.structure = reader.readCifFile(path, &notes);
     file.report = makeLoadReport(name, path, file.structure, notes);
     return file;
 }
 
-}  // namespace
-
 std::vector<LoadedFile> scanDirectory(const std::string& directory, const std::string& pattern) {
-    const Format format = pattern == "*.xml" ? Format::Fox : pattern == "*.cif" ? Format::Cif : Format::Unknown;
     std::vector<LoadedFile> files;
+    if (pattern != "*.xml" && pattern != "*.cif") return files;  // listed, but no reader for them
+    const StructureFormat format = pattern == "*.xml" ? StructureFormat::FoxXml : StructureFormat::Cif;
     for (const std::string& name : listMatchingFiles(directory, pattern))
-        if (format != Format::Unknown) files.push_back(readAs(format, name, joinPath(directory, name)));
+        files.push_back(readStructureFile(format, name, joinPath(directory, name)));
     return files;
 }
 
@@ -58,8 +53,8 @@ LoadedFile loadStructureFile(const std::string& path) {
     const std::string name = fs::path(path).filename().string();
     std::string extension = fs::path(path).extension().string();
     for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == ".cif") return readAs(Format::Cif, name, path);
-    if (extension == ".xml") return readAs(Format::Fox, name, path);
+    if (extension == ".cif") return readStructureFile(StructureFormat::Cif, name, path);
+    if (extension == ".xml") return readStructureFile(StructureFormat::FoxXml, name, path);
     LoadedFile file;
     file.structure.fileName = name;
     file.structure.filePath = path;

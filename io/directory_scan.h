@@ -19,6 +19,11 @@ struct LoadedFile {
     LoadReport report;
 };
 
+enum class StructureFormat { Cif, FoxXml };
+
+// One file read with the given reader, named `name`, with its load report.
+LoadedFile readStructureFile(StructureFormat format, const std::string& name, const std::string& path);
+
 // Every listed file read with the reader the pattern names: "*.xml" FOX,
 // "*.cif" CIF; any other pattern lists the files and reads none.
 std::vector<LoadedFile> scanDirectory(const std::string& directory, const std::string& pattern);
