@@ -13,7 +13,7 @@ packages=(
   imagemagick               # screenshots of the program for the README
   libavogadro-data          # real-world CIF corpus (/usr/share/avogadro2/crystals)
   python3-spglib python3-gemmi python3-scipy  # regenerating the reference fixtures (tests/fixtures)
-  python3-ase               # the benchmark peer (scripts/bench-similarity.sh)
+  python3-ase time          # the benchmark peer and peak-memory figures (scripts/bench-similarity.sh)
 )
 
 missing=()
