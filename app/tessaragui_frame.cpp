@@ -36,6 +36,9 @@ wxBEGIN_EVENT_TABLE(TessaraguiFrame, wxFrame)
     EVT_MENU(ID_COMPUTE_FINGERPRINT_A, TessaraguiFrame::OnComputeFingerPrint_a)
     EVT_MENU(ID_COMPUTE_HISTOGRAM, TessaraguiFrame::OnComputeHistogram)
     EVT_MENU(ID_COMPUTE_CUMULATIVE_HISTOGRAM, TessaraguiFrame::OnComputeCumulativeHistogram)
+    EVT_MENU(ID_MOVE_ASYMMETRIC_PART, TessaraguiFrame::OnMoveAsymmetricPart)
+    EVT_MENU(ID_INVERT_ASYMMETRIC_PART, TessaraguiFrame::OnInvertAsymmetricPart)
+    EVT_GRID_CMD_CELL_LEFT_CLICK(ID_DATA_LIST, TessaraguiFrame::OnGridCellLeftClick)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -60,13 +63,9 @@ void TessaraguiFrame::buildMenus() {
     for (SimilarityMethod method : kSimilarityMenu)
         similarity->Append(menuId(method), methodInfo(method).menuText, "Compute Similarity");
 
-    // These edit the structures shown in the crystal view, which cannot show
-    // any yet: greyed out rather than doing nothing when chosen.
     auto* compute = new wxMenu;
     compute->Append(ID_MOVE_ASYMMETRIC_PART, "&Move asymmetric part", "");
     compute->Append(ID_INVERT_ASYMMETRIC_PART, "&Invert asymmetric part", "");
-    compute->Enable(ID_MOVE_ASYMMETRIC_PART, false);
-    compute->Enable(ID_INVERT_ASYMMETRIC_PART, false);
 
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
@@ -107,6 +106,7 @@ void TessaraguiFrame::addStructure(LoadedStructure entry) {
 
 void TessaraguiFrame::refreshDataList() {
     if (!cmdWindow || !dataGrid) return;
+    const int marked = markedRow();
     dataGrid->BeginBatch();
     if (dataGrid->GetNumberRows() > 0) dataGrid->DeleteRows(0, dataGrid->GetNumberRows());
     appendToCommandWindow(dataListText(loadedStructures));
@@ -119,6 +119,7 @@ void TessaraguiFrame::refreshDataList() {
         dataGrid->SetCellValue(row, 3, "FALSE");
         for (int c = 0; c < kGridColumns; ++c) dataGrid->SetReadOnly(row, c);
     }
+    restoreViewColumns(marked);
     dataGrid->EndBatch();
 }
 

@@ -11,6 +11,7 @@
 #include "similarity/similarity_settings.h"
 
 class wxGrid;
+class wxGridEvent;
 class wxProgressDialog;
 class wxTextCtrl;
 class DrawCrystalData;
@@ -37,6 +38,9 @@ public:
     bool showSimilaritySettings(double& from, double& to, double& step, double& peakWidth, bool& writeFingerPrints,
                                 bool& includeHydrogens, bool& methodOption, int kind);
     void printSimilarityMatrix(const std::string& title, const SimilarityMatrix& matrix);
+    // The shift dialog of "Move asymmetric part": true on OK, with x, y, z
+    // read from its fields (0 for a field that holds no number).
+    bool askShift(double& x, double& y, double& z);
 
     // Appends at the end of the command window, whatever the user clicked.
     void appendToCommandWindow(const std::string& text);
@@ -59,10 +63,19 @@ private:
     void OnComputeFingerPrint_a(wxCommandEvent& event);
     void OnComputeHistogram(wxCommandEvent& event);
     void OnComputeCumulativeHistogram(wxCommandEvent& event);
+    // "Compute" toggles, "Show" switches the structure on or off in the crystal
+    // view, "Move" marks the one the view's keys and the edit commands act on.
+    void OnGridCellLeftClick(wxGridEvent& event);
+    void OnMoveAsymmetricPart(wxCommandEvent& event);
+    void OnInvertAsymmetricPart(wxCommandEvent& event);
 
     void buildMenus();
     void buildControls();
     void runSimilarityCommand(SimilarityMethod method);
+    // After a rebuild of the grid: "Show" and its colour for what the view
+    // shows, and the "Move" mark back on `moveRow` (-1: none).
+    void restoreViewColumns(int moveRow);
+    int markedRow() const;
 
     wxTextCtrl* cmdWindow = nullptr;
     wxGrid* dataGrid = nullptr;
