@@ -16,21 +16,12 @@
 #include <vector>
 
 #include "similarity/clustering.h"
+#include "symmetric_matrix.h"
 
 namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
-
-// A symmetric matrix with a zero diagonal from its upper triangle, row-major.
-SimilarityMatrix symmetric(std::size_t n, const std::vector<float>& upper) {
-    SimilarityMatrix m(n, std::vector<float>(n, 0.0f));
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = i + 1; j < n; ++j) m[i][j] = m[j][i] = upper.at(k++);
-    EXPECT_EQ(k, upper.size());
-    return m;
-}
 
 SimilarityMatrix filled(std::size_t n, float value) {
     return symmetric(n, std::vector<float>(n * (n - 1) / 2, value));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "similarity/clustering.h"
+#include "symmetric_matrix.h"
 #include "similarity/dendrogram_layout.h"
 #include "similarity/dendrogram_svg.h"
 
@@ -18,14 +19,6 @@ namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
-
-SimilarityMatrix symmetric(std::size_t n, const std::vector<float>& upper) {
-    SimilarityMatrix m(n, std::vector<float>(n, 0.0f));
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t j = i + 1; j < n; ++j) m[i][j] = m[j][i] = upper.at(k++);
-    return m;
-}
 
 DendrogramLayout laidOut(const SimilarityMatrix& m, int w, int h) {
     return layoutDendrogram(m, clusterMatrix(m).merges, w, h);
