@@ -7,22 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_checks.h"
 #include "io/run_log.h"
 #include "symmetry/hall_symbol_parser.h"
 #include "symmetry/space_group_builder.h"
 
+using fuzzcheck::isIdentity;
+using fuzzcheck::require;
+
 namespace {
-
-void require(bool condition) {
-    if (!condition) std::abort();
-}
-
-bool isIdentity(const SymmetryOperation& op) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 4; ++j)
-            if (op.m[i][j] != (i == j ? 1.0f : 0.0f)) return false;
-    return true;
-}
 
 // At most four centring vectors, times the inversion when it sits at the origin.
 constexpr std::size_t maxExported = static_cast<std::size_t>(maxOperations) * 4 * 2;

@@ -6,23 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_checks.h"
 #include "io/run_log.h"
 #include "symmetry/space_group_lookup.h"
 #include "symmetry/space_group_operations.h"
 
+using fuzzcheck::isIdentity;
+using fuzzcheck::require;
+
 namespace {
-
-// abort() rather than assert(): the check must survive release builds.
-void require(bool condition) {
-    if (!condition) std::abort();
-}
-
-bool isIdentity(const SymmetryOperation& op) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 4; ++j)
-            if (op.m[i][j] != (i == j ? 1.0f : 0.0f)) return false;
-    return true;
-}
 
 void requireValidRow(const SpaceGroupSetting* setting) {
     if (!setting) return;

@@ -3,17 +3,12 @@
 // Checks shared by the reader targets: whatever a reader returns must expand
 // into a consistent unit cell.
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
+#include "fuzz_checks.h"
 #include "model/crystal_structure.h"
 
 namespace fuzzcheck {
-
-// abort() rather than assert(): the check must survive release builds.
-inline void require(bool condition) {
-    if (!condition) std::abort();
-}
 
 // Below 2^23 every float still has a fractional part, so wrapping must land in
 // [0, 1] (exactly 1 only for a hair below 0).
